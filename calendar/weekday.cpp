@@ -14,7 +14,7 @@ const char *const weekday_names[7] = {
 
 bool is_leap_year(std::int32_t year)
 {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
 std::int32_t days_in_years(std::int32_t from_year, std::int32_t to_year)

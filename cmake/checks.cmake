@@ -2,7 +2,8 @@
 
 set(program_sources calendar/date_argument.cpp calendar/weekday.cpp cli/main.cpp)
 set(all_sources ${program_sources} calendar/date_argument_test.cpp calendar/weekday_test.cpp
-    calendar/calendar_fuzz.cpp calendar/date_argument.h calendar/weekday.h)
+    calendar/calendar_fuzz.cpp calendar/date_argument.h calendar/weekday.h
+    bench/noop.cpp bench/peak_memory.cpp)
 
 if(MORVALEN_COVERAGE)
   find_program(GCOVR gcovr REQUIRED)
