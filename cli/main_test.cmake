@@ -1,7 +1,8 @@
 # End-to-end cases for the morvalen executable, one line each: the expected
 # exit status, standard output and standard error, then the arguments.
-#   cmake -DMORVALEN=path [-DEMULATOR=runner] [-DNEWLINE=CRLF] -P main_test.cmake
-# EMULATOR runs a cross-built executable; NEWLINE=CRLF is for Windows text streams.
+#   cmake -DMORVALEN=path -DWORK_DIR=dir [-DEMULATOR=runner] [-DNEWLINE=CRLF] -P main_test.cmake
+# EMULATOR runs a cross-built executable; NEWLINE=CRLF is for Windows text
+# streams; WORK_DIR holds the captured streams.
 
 if(NEWLINE STREQUAL "CRLF")
   set(nl "\r\n")
@@ -11,30 +12,61 @@ endif()
 set(usage "Usage:  morvalen dd/mm/yyyy  (NB: 1752 < year < 10000)${nl}")
 set(day_range "Day number out of range for this month${nl}")
 set(write_error "Write error on standard output${nl}")
-if(WIN32 OR NEWLINE STREQUAL "CRLF")
+# Exit status -1 as the host reports it: POSIX, wine included, keeps eight bits.
+if(WIN32)
   set(failure -1)
 else()
   set(failure 255)
 endif()
 set(failures 0)
+file(MAKE_DIRECTORY ${WORK_DIR})
 
-# Runs morvalen with ARGN, standard output going to OUTPUT_FILE when set.
+# The bytes of a hex string as quoted text, with CR and LF written \r and \n.
+function(visible hex result)
+  string(REGEX MATCHALL ".." bytes "${hex}")
+  set(text "")
+  foreach(byte IN LISTS bytes)
+    if(byte STREQUAL "0d")
+      string(APPEND text "\\r")
+    elseif(byte STREQUAL "0a")
+      string(APPEND text "\\n")
+    else()
+      math(EXPR code "0x${byte}")
+      string(ASCII ${code} char)
+      string(APPEND text "${char}")
+    endif()
+  endforeach()
+  set(${result} "\"${text}\"" PARENT_SCOPE)
+endfunction()
+
+# Runs morvalen with ARGN, standard output going to output_file when set. The
+# streams are compared byte for byte as hex: a variable or a plain file(READ)
+# would turn CR LF into LF.
 function(check name status out err)
+  set(stdout_file ${WORK_DIR}/stdout)
   if(output_file)
-    set(redirect OUTPUT_FILE ${output_file})
-  else()
-    set(redirect OUTPUT_VARIABLE actual_out)
+    set(stdout_file ${output_file})
   endif()
-  execute_process(COMMAND ${EMULATOR} ${MORVALEN} ${ARGN} ${redirect}
-                  ERROR_VARIABLE actual_err RESULT_VARIABLE actual_status)
-  if("${actual_status}" STREQUAL "${status}" AND "${actual_out}" STREQUAL "${out}"
-     AND "${actual_err}" STREQUAL "${err}")
-    message(STATUS "pass  ${name}")
+  execute_process(COMMAND ${EMULATOR} ${MORVALEN} ${ARGN} OUTPUT_FILE ${stdout_file}
+                  ERROR_FILE ${WORK_DIR}/stderr RESULT_VARIABLE actual_status)
+  set(actual_out "")
+  if(NOT output_file)
+    file(READ ${stdout_file} actual_out HEX)
+  endif()
+  file(READ ${WORK_DIR}/stderr actual_err HEX)
+  string(HEX "${out}" out)
+  string(HEX "${err}" err)
+  visible("${actual_out}" shown_out)
+  visible("${actual_err}" shown_err)
+  if("${actual_status}" STREQUAL "${status}" AND actual_out STREQUAL out
+     AND actual_err STREQUAL err)
+    message(STATUS "pass  ${name}: status ${status}, stdout ${shown_out}, stderr ${shown_err}")
   else()
-    message(STATUS "FAIL  ${name}\n"
-            "  status ${actual_status}, expected ${status}\n"
-            "  stdout [${actual_out}], expected [${out}]\n"
-            "  stderr [${actual_err}], expected [${err}]")
+    visible("${out}" wanted_out)
+    visible("${err}" wanted_err)
+    message(STATUS "FAIL  ${name}\n  status ${actual_status}, expected ${status}\n"
+            "  stdout ${shown_out}, expected ${wanted_out}\n"
+            "  stderr ${shown_err}, expected ${wanted_err}")
     math(EXPR count "${failures} + 1")
     set(failures ${count} PARENT_SCOPE)
   endif()
