@@ -5,7 +5,7 @@
 // The first whole Gregorian year in Britain and its colonies. Its 1 January,
 // day count 0, was a Monday.
 constexpr std::int32_t first_year = 1753;
-// The year field holds four digits.
+// Years are written with four digits.
 constexpr std::int32_t last_year = 9999;
 
 // Days of each month, row 0 for a common year and row 1 for a leap year;
