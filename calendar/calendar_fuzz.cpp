@@ -17,15 +17,6 @@ bool in_range(std::int32_t day, std::int32_t month, std::int32_t year)
            year <= last_year;
 }
 
-// Weekday index of an accepted date, or -1 when the day is past its month's
-// end, in which case day_of_year would end the process and is not called.
-std::int32_t weekday_index(std::int32_t day, std::int32_t month, std::int32_t year)
-{
-    if (day > month_lengths[is_leap_year(year) ? 1 : 0][month - 1])
-        return -1;
-    return (day_of_year(day, month, year) + days_in_years(first_year, year)) % 7;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -46,11 +37,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     namespace chrono = std::chrono;
     const chrono::year_month_day date{chrono::year{year}, chrono::month{unsigned(month)},
                                       chrono::day{unsigned(day)}};
-    const std::int32_t index = weekday_index(day, month, year);
-    if (index == -1)
-        return date.ok() ? (std::abort(), 0) : 0;
-    if (!date.ok() || index < 0 || index > 6 ||
-        unsigned(index) != chrono::weekday{date}.iso_encoding() - 1)
+    // Past its month's end day_of_year would end the process, so it is not called.
+    const bool fits = day <= month_lengths[is_leap_year(year) ? 1 : 0][month - 1];
+    if (fits != date.ok())
+        std::abort();
+    if (!fits)
+        return 0;
+    const std::int32_t index =
+        (day_of_year(day, month, year) + days_in_years(first_year, year)) % 7;
+    if (index < 0 || unsigned(index) != chrono::weekday{date}.iso_encoding() - 1)
         std::abort();
     return 0;
 }
