@@ -33,6 +33,7 @@ const reading readings[] = {
     {"31/12/+9999", 0, 31, 12, 9999},
     {"01/01/17539", -1, 1, 1, 17539},  // position 10 belongs to the year
     {"01/01/01753999", 0, 1, 1, 1753}, // from position 11 on nothing is read
+    {"0190111753", 0, 1, 1, 1753},     // nor are the separators' positions 2 and 5
     {"01-02-1753", 0, 1, 2, 1753},
     {"01.02.1753", 0, 1, 2, 1753},
     {"01\37702\2001753", 0, 1, 2, 1753}, // separators 0xff and 0x80
