@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::int32_t day = reference_field(text.get(), length, 0, 2);
     const std::int32_t month = reference_field(text.get(), length, 3, 2);
     const std::int32_t year = reference_field(text.get(), length, 6, 5);
-    const bool accepted = day >= 1 && day <= 31 && month >= 1 && month <= 12 && year > 1752 &&
-                          year < 10000;
+    const bool accepted =
+        day >= 1 && day <= 31 && month >= 1 && month <= 12 && year > 1752 && year < 10000;
     std::int32_t read_day = 0;
     std::int32_t read_month = 0;
     std::int32_t read_year = 0;
