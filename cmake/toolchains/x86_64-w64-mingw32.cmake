@@ -1,6 +1,6 @@
 # 64-bit Windows; the tests run under wine64 in a prefix of the build's own.
+set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(mingw_triple x86_64-w64-mingw32)
-include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR
     env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all /usr/lib/wine/wine64)
+include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

@@ -1,0 +1,19 @@
+# Shared by the toolchain files named after a target triple, which set the
+# system, the processor and, where one runs here, the emulator. Debian's cross
+# compilers for the triple, the target's own headers and libraries, and a
+# static link, so that the emulator needs nothing but the executable.
+get_filename_component(triple ${CMAKE_PARENT_LIST_FILE} NAME_WE)
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  # mingw-w64's -posix compilers have std::mutex, which GoogleTest needs.
+  set(compiler_suffix -posix)
+  set(CMAKE_RC_COMPILER ${triple}-windres)
+endif()
+# GoogleTest's project enables C as well.
+set(CMAKE_C_COMPILER ${triple}-gcc${compiler_suffix})
+set(CMAKE_CXX_COMPILER ${triple}-g++${compiler_suffix})
+set(CMAKE_FIND_ROOT_PATH /usr/${triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
