@@ -7,6 +7,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   # mingw-w64's -posix compilers have std::mutex, which GoogleTest needs.
   set(compiler_suffix -posix)
   set(CMAKE_RC_COMPILER ${triple}-windres)
+  # Without this the linker stamps each executable with the time of the link.
+  set(no_timestamp -Wl,--no-insert-timestamp)
 endif()
 # GoogleTest's project enables C as well.
 set(CMAKE_C_COMPILER ${triple}-gcc${compiler_suffix})
@@ -16,4 +18,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static ${no_timestamp}")
