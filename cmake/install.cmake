@@ -54,9 +54,10 @@ set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_PACKAGE_CONTACT "morvalen maintainers <morvalen@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "morvalen takes one date, written dd/mm/yyyy, and prints the English name of its weekday "
-    "in the Gregorian calendar, Monday to Sunday, for the years 1753 to 9999. It reads nothing "
-    "but its argument and answers with one line and its exit status.")
+    "morvalen takes one date, written dd/mm/yyyy, and prints the English name\n"
+    "of its weekday in the Gregorian calendar, Monday to Sunday, for the years\n"
+    "1753 to 9999. It reads nothing but its argument and answers with one line\n"
+    "and its exit status.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
