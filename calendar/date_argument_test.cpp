@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <numeric>
+#include <string>
 
 namespace {
 
@@ -58,28 +63,72 @@ TEST(date_argument, reads_fixed_positions_and_checks_ranges)
     }
 }
 
-// Fields of each prefix of "31/12/9999", indexed by its length.
-const std::int32_t prefix_fields[][3] = {
-    {0, 0, 0},   {3, 0, 0},   {31, 0, 0},   {31, 0, 0},    {31, 1, 0},     {31, 12, 0},
-    {31, 12, 0}, {31, 12, 9}, {31, 12, 99}, {31, 12, 999}, {31, 12, 9999},
-};
+// A date whose separators and position 11 are digits, 28/02/01999 then 9, so
+// that a field read one position too wide changes its value.
+const std::string accepted_date = "289029019999";
 
-// Each prefix lives in a heap block of exactly its length plus the
-// terminator, so a memory checker sees any read past the end.
-TEST(date_argument, stops_at_the_end_of_a_short_argument)
+struct field {
+    std::size_t first, width;
+};
+const field fields[] = {{0, 2}, {3, 2}, {6, 5}};
+
+// Digits, the six white-space bytes, the signs, a separator, a letter and a
+// byte above 127: one byte of each class that the conversion tells apart.
+const std::string byte_classes = "019 \t\n\v\f\r+-/a\x80";
+
+// The fields as the reader gives them, with its verdict last, read from a heap
+// block of exactly the argument's size, so that the sanitizers see any read
+// past its end.
+std::array<std::int32_t, 4> reading_of(const std::string &text)
 {
-    const char full[] = "31/12/9999";
-    for (std::size_t length = 0; length <= std::strlen(full); ++length) {
-        const auto text = std::make_unique<char[]>(length + 1);
-        std::memcpy(text.get(), full, length);
-        text[length] = '\0';
-        std::int32_t day, month, year;
-        const int verdict = parse_date_argument(text.get(), &day, &month, &year);
-        EXPECT_EQ(verdict, length == std::strlen(full) ? 0 : -1) << length;
-        EXPECT_EQ(day, prefix_fields[length][0]) << length;
-        EXPECT_EQ(month, prefix_fields[length][1]) << length;
-        EXPECT_EQ(year, prefix_fields[length][2]) << length;
+    const auto block = std::make_unique<char[]>(text.size() + 1);
+    std::memcpy(block.get(), text.c_str(), text.size() + 1);
+    std::array<std::int32_t, 4> r{};
+    r[3] = parse_date_argument(block.get(), &r[0], &r[1], &r[2]);
+    return r;
+}
+
+// The same worked out another way: each field's positions, up to the end of
+// the argument, copied out and converted by std::atoi. Nothing sets a locale,
+// so atoi's white space and digits are the "C" locale's.
+std::array<std::int32_t, 4> reference_reading_of(const std::string &text)
+{
+    std::array<std::int32_t, 4> r{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::size_t first = std::min(fields[i].first, text.size());
+        r[i] = std::atoi(text.substr(first, fields[i].width).c_str());
     }
+    const bool accepted =
+        r[0] >= 1 && r[0] <= 31 && r[1] >= 1 && r[1] <= 12 && r[2] >= 1753 && r[2] <= 9999;
+    r[3] = accepted ? 0 : -1;
+    return r;
+}
+
+// Every byte string up to each field's width stands in the field's positions
+// of accepted_date, which either ends right after it or, for a full field,
+// goes on. Strings of up to two bytes take every byte; longer ones one byte
+// of each class.
+TEST(date_argument, reads_every_field_as_the_reference_does)
+{
+    std::string all_bytes(255, '\0');
+    std::iota(all_bytes.begin(), all_bytes.end(), '\1');
+    for (const field &f : fields)
+        for (std::size_t length = 0; length <= f.width; ++length) {
+            const std::string &alphabet = length <= 2 ? all_bytes : byte_classes;
+            std::size_t count = 1;
+            for (std::size_t i = 0; i < length; ++i)
+                count *= alphabet.size();
+            for (std::size_t number = 0; number < count; ++number) {
+                std::string text = accepted_date.substr(0, f.first);
+                for (std::size_t rest = number; text.size() < f.first + length;
+                     rest /= alphabet.size())
+                    text += alphabet[rest % alphabet.size()];
+                if (length == f.width)
+                    text += accepted_date.substr(f.first + f.width);
+                ASSERT_EQ(reading_of(text), reference_reading_of(text))
+                    << "day, month, year and verdict of " << testing::PrintToString(text);
+            }
+        }
 }
 
 } // namespace

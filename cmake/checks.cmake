@@ -1,35 +1,31 @@
-# Checks beyond the tests, each a CTest test of its own build flavour.
-
-set(program_sources calendar/date_argument.cpp calendar/weekday.cpp cli/main.cpp)
-set(all_sources ${program_sources} calendar/date_argument_test.cpp calendar/weekday_test.cpp
-    calendar/calendar_fuzz.cpp calendar/date_argument.h calendar/weekday.h
-    bench/noop.cpp bench/peak_memory.cpp)
-
-if(MORVALEN_COVERAGE)
-  find_program(GCOVR gcovr REQUIRED)
+# The check flavour: the tests under AddressSanitizer, counted by gcov, and
+# checks beyond the tests, run in the source tree by the tools on the PATH.
+if(MORVALEN_CHECK)
+  add_compile_options(-fsanitize=address --coverage -fno-omit-frame-pointer -O0)
+  add_link_options(-fsanitize=address --coverage)
+  # Every test writes counters; the coverage report runs after the last of them.
+  set(MORVALEN_TEST_PROPERTIES FIXTURES_REQUIRED coverage_counters)
+  # clang-tidy reads how each file is compiled.
+  set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+  set(in_sources WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  set(program_sources calendar/date_argument.cpp calendar/weekday.cpp cli/main.cpp)
   # --delete clears the counters, so that every run measures itself alone.
-  add_test(NAME coverage.floor
-           COMMAND ${GCOVR} --root ${PROJECT_SOURCE_DIR} --object-directory ${PROJECT_BINARY_DIR}
-                   --filter calendar/ --filter cli/ --exclude ".*_(test|fuzz)\\.cpp"
+  add_test(NAME coverage.floor ${in_sources}
+           COMMAND gcovr --root . --object-directory ${PROJECT_BINARY_DIR}
+                   --filter calendar/ --filter cli/ --exclude ".*_test\\.cpp"
                    --exclude-unreachable-branches --exclude-throw-branches --delete
-                   --txt - --print-summary --fail-under-line 100 --fail-under-branch 95
-           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+                   --txt - --print-summary --fail-under-line 100 --fail-under-branch 95)
   set_tests_properties(coverage.floor PROPERTIES FIXTURES_CLEANUP coverage_counters)
-endif()
-
-if(MORVALEN_LINT)
-  find_program(CLANG_TIDY clang-tidy REQUIRED)
-  find_program(CPPCHECK cppcheck REQUIRED)
-  find_program(CLANG_FORMAT clang-format REQUIRED)
-  add_test(NAME lint.clang_tidy
-           COMMAND ${CLANG_TIDY} -p ${PROJECT_BINARY_DIR} --quiet --warnings-as-errors=* ${program_sources}
-           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
-  add_test(NAME lint.cppcheck
-           COMMAND ${CPPCHECK} --quiet --error-exitcode=1 --std=c++20 --language=c++ -I .
-                   --enable=warning,style,performance,portability --inline-suppr
-                   --suppress=missingIncludeSystem ${program_sources} calendar/calendar_fuzz.cpp
-           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
-  add_test(NAME lint.clang_format
-           COMMAND ${CLANG_FORMAT} --dry-run --Werror ${all_sources}
-           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  file(GLOB sources RELATIVE ${PROJECT_SOURCE_DIR} calendar/*.cpp calendar/*.h cli/*.cpp)
+  add_test(NAME lint.clang_tidy ${in_sources} COMMAND clang-tidy -p ${PROJECT_BINARY_DIR} --quiet
+                                                     --warnings-as-errors=* ${program_sources})
+  add_test(NAME lint.cppcheck ${in_sources}
+           COMMAND cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ -I .
+                   --enable=warning,style,performance,portability
+                   --suppress=missingIncludeSystem ${program_sources})
+  add_test(NAME lint.clang_format ${in_sources} COMMAND clang-format --dry-run --Werror ${sources})
+  add_test(NAME lint.manual ${in_sources} COMMAND mandoc -Tlint -W warning doc/morvalen.1)
+  # Windows builds install doc/morvalen.txt, so that they need no groff.
+  add_test(NAME lint.text_manual_is_current ${in_sources}
+           COMMAND sh -c "groff -man -Tascii -P-cbou doc/morvalen.1 | diff -u doc/morvalen.txt -")
 endif()
