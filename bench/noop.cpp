@@ -1,5 +1,0 @@
-// The floor of a run: a static program that does nothing.
-int main()
-{
-    return 0;
-}
