@@ -1,12 +1,14 @@
 # Shared by the toolchain files named after a target triple, which set the
-# system, the processor and, where one runs here, the emulator. Debian's cross
-# compilers for the triple, the target's own headers and libraries, and a
+# processor, the emulator where one runs here and, on Linux, the Debian and
+# RPM names of the architecture. The system that the triple names, Debian's
+# cross compilers for it, the target's own headers and libraries, and a
 # static link, so that the emulator needs nothing but the executable.
 get_filename_component(triple ${CMAKE_PARENT_LIST_FILE} NAME_WE)
-if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+set(CMAKE_SYSTEM_NAME Linux)
+if(triple MATCHES "mingw32$")
+  set(CMAKE_SYSTEM_NAME Windows)
   # mingw-w64's -posix compilers have std::mutex, which GoogleTest needs.
   set(compiler_suffix -posix)
-  set(CMAKE_RC_COMPILER ${triple}-windres)
   # Without this the linker stamps each executable with the time of the link.
   set(no_timestamp -Wl,--no-insert-timestamp)
 endif()
