@@ -2,6 +2,9 @@
 # of package adds its documents from a component of its own, which no plain
 # install takes (cmake/package_components.cmake). Made again when one changes.
 include(GNUInstallDirs)
+# Directories that an install makes are 755 under a umask such as 002 too.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(made ${PROJECT_BINARY_DIR})
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              doc/morvalen.1 doc/morvalen.txt CHANGELOG LICENSE)
