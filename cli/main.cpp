@@ -33,8 +33,10 @@ int main(int argc, char **argv)
     std::int32_t year;
     if (parse_date_argument(argv[1], &day, &month, &year) != 0)
         fail(usage_message);
+    // A day beyond its month ends the run here, before the years are counted.
+    const std::int32_t day_in_year = day_of_year(day, month, year);
     // Accepted dates are never before day count 0, so the index is 0 to 6.
-    const std::int32_t day_count = day_of_year(day, month, year) + days_in_years(first_year, year);
+    const std::int32_t day_count = day_in_year + days_in_years(first_year, year);
     std::printf("%s\n", weekday_names[day_count % 7]);
     // Some file systems report a failed write only when the file is closed.
     if (std::ferror(stdout) != 0 || std::fclose(stdout) != 0)
