@@ -56,7 +56,8 @@ function(check name status out err)
     execute_process(COMMAND ${EMULATOR} ${MORVALEN} ${ARGN} ${streams})
   endif()
   set(actual_out "")
-  if(NOT output_file)
+  # /dev/full reads as endless zeros; any other output is read back.
+  if(NOT stdout_file STREQUAL "/dev/full")
     file(READ ${stdout_file} actual_out HEX)
   endif()
   file(READ ${WORK_DIR}/stderr actual_err HEX)
@@ -114,13 +115,13 @@ if(SH AND NOT NEWLINE STREQUAL "CRLF")
   set(plain_emulator ${EMULATOR})
   set(EMULATOR ${SH} -c "exec \"$@\" >&-" sh ${plain_emulator})
   check("standard output closed" ${failure} ""            "${write_error}" 01/01/2000)
-  # As NFS or a disk quota may: the write succeeds and only closing fails.
+  # As NFS or a disk quota may: the weekday is written and only closing fails.
   # LeakSanitizer, in a sanitizer build, cannot work under ptrace.
   if(STRACE)
     set(output_file ${WORK_DIR}/closed)
     set(EMULATOR ${STRACE} -qq -o /dev/null -E ASAN_OPTIONS=detect_leaks=0 -P ${output_file}
                  -e trace=close -e inject=close:error=EIO ${plain_emulator})
-    check("closing fails"        ${failure} ""              "${write_error}" 01/01/2000)
+    check("closing fails"        ${failure} "Saturday${nl}" "${write_error}" 01/01/2000)
   endif()
 endif()
 
