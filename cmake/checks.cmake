@@ -1,5 +1,5 @@
-# The check flavour: the tests under AddressSanitizer, counted by gcov, and
-# checks beyond the tests, run in the source tree by the tools on the PATH.
+# The check flavour: the tests under AddressSanitizer and gcov, and the tools
+# on the PATH run over the source tree.
 if(MORVALEN_CHECK)
   add_compile_options(-fsanitize=address --coverage -fno-omit-frame-pointer -O0)
   add_link_options(-fsanitize=address --coverage)

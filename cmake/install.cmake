@@ -43,7 +43,4 @@ endif()
 if(NOT DEFINED CPACK_GENERATOR)
   set(CPACK_GENERATOR ${kinds})
 endif()
-# package_source leaves out git's own files and the builds.
-set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
 include(CPack)

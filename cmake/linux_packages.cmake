@@ -4,9 +4,17 @@ execute_process(COMMAND gzip -9nc doc/morvalen.1 OUTPUT_FILE ${made}/morvalen.1.
                 WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} COMMAND_ERROR_IS_FATAL ANY)
 install(TARGETS morvalen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${made}/morvalen.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-set(kinds TGZ DEB)
+# Each kind where its tool is: without dpkg, CPack leaves the .deb's
+# architecture empty; rpmbuild fails under a path with a space.
+set(kinds TGZ)
+find_program(DPKG dpkg)
 find_program(RPMBUILD rpmbuild)
-if(RPMBUILD)
+if(DPKG)
+  list(APPEND kinds DEB)
+endif()
+if(RPMBUILD AND PROJECT_BINARY_DIR MATCHES " ")
+  message(STATUS "No .rpm: rpmbuild cannot build under a path with a space: ${PROJECT_BINARY_DIR}")
+elseif(RPMBUILD)
   list(APPEND kinds RPM)
 endif()
 
@@ -18,7 +26,7 @@ install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright
         COMPONENT DEB EXCLUDE_FROM_ALL)
 install(FILES ${made}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
         COMPONENT DEB EXCLUDE_FROM_ALL)
-if(MORVALEN_STATIC)
+if(MORVALEN_STATIC AND MORVALEN_CAN_LINK_STATIC)
   install(FILES cmake/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
           RENAME ${PROJECT_NAME} COMPONENT DEB EXCLUDE_FROM_ALL)
 endif()

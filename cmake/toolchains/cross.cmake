@@ -1,8 +1,6 @@
-# Shared by the toolchain files named after a target triple, which set the
-# processor, the emulator where one runs here and, on Linux, the Debian and
-# RPM names of the architecture. The system that the triple names, Debian's
-# cross compilers for it, the target's own headers and libraries, and a
-# static link, so that the emulator needs nothing but the executable.
+# For the toolchain files named after a target triple: its system, Debian's
+# cross compilers, the target's headers and libraries, and a static link, so
+# that the emulator needs nothing but the executable.
 get_filename_component(triple ${CMAKE_PARENT_LIST_FILE} NAME_WE)
 set(CMAKE_SYSTEM_NAME Linux)
 if(triple MATCHES "mingw32$")
