@@ -2,31 +2,34 @@
 # .rpm's own. gzip -n leaves out name and time: the same text, the same bytes.
 execute_process(COMMAND gzip -9nc doc/morvalen.1 OUTPUT_FILE ${made}/morvalen.1.gz
                 WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} COMMAND_ERROR_IS_FATAL ANY)
+install(CODE "make_755(${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_MANDIR}/man1)")
 install(TARGETS morvalen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${made}/morvalen.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-# Each kind where its tool is: without dpkg, CPack leaves the .deb's
-# architecture empty; rpmbuild fails under a path with a space.
-set(kinds TGZ)
+# Each kind needs its tool: without dpkg, CPack leaves the .deb's architecture
+# empty; rpmbuild fails under a path with a space.
+set(kinds TGZ DEB RPM)
 find_program(DPKG dpkg)
 find_program(RPMBUILD rpmbuild)
-if(DPKG)
-  list(APPEND kinds DEB)
+if(NOT DPKG)
+  set(cannot_DEB "No .deb: dpkg is not installed")
 endif()
-if(RPMBUILD AND PROJECT_BINARY_DIR MATCHES " ")
-  message(STATUS "No .rpm: rpmbuild cannot build under a path with a space: ${PROJECT_BINARY_DIR}")
-elseif(RPMBUILD)
-  list(APPEND kinds RPM)
+if(NOT RPMBUILD)
+  set(cannot_RPM "No .rpm: rpmbuild is not installed")
+elseif(PROJECT_BINARY_DIR MATCHES " ")
+  set(cannot_RPM "No .rpm: rpmbuild cannot build under a path with a space: ${PROJECT_BINARY_DIR}")
 endif()
 
 # Debian's: the licence as its copyright file, the changelog, and the reason
 # for a static executable.
 execute_process(COMMAND gzip -9nc CHANGELOG OUTPUT_FILE ${made}/changelog.gz
                 WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} COMMAND_ERROR_IS_FATAL ANY)
+install(CODE "make_755(${CMAKE_INSTALL_DOCDIR})" COMPONENT DEB EXCLUDE_FROM_ALL)
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright
         COMPONENT DEB EXCLUDE_FROM_ALL)
 install(FILES ${made}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
         COMPONENT DEB EXCLUDE_FROM_ALL)
 if(MORVALEN_STATIC AND MORVALEN_CAN_LINK_STATIC)
+  install(CODE "make_755(${CMAKE_INSTALL_DATADIR}/lintian/overrides)" COMPONENT DEB EXCLUDE_FROM_ALL)
   install(FILES cmake/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
           RENAME ${PROJECT_NAME} COMPONENT DEB EXCLUDE_FROM_ALL)
 endif()
@@ -35,6 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 # RPM's: the licence, the README and the changelog as documents.
+install(CODE "make_755(${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME} ${CMAKE_INSTALL_DOCDIR})"
+        COMPONENT RPM EXCLUDE_FROM_ALL)
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME}
         COMPONENT RPM EXCLUDE_FROM_ALL)
 install(FILES README.md CHANGELOG DESTINATION ${CMAKE_INSTALL_DOCDIR}
