@@ -83,7 +83,8 @@ def main():
         added = round((worst[0] - 1) * figures["instructions"][floor])
         held = held and added <= limit
         print(f"{'met    ' if added <= limit else 'NOT MET'}  {date}: {added:+,} instructions, "
-              f"at most {limit:+,}; wall time {worst[1]:.2f} x, peak memory {worst[2]:.2f} x")
+              f"at most {limit:+,}; wall time {worst[1]:.2f} x (target 1.10 x), "
+              f"peak memory {worst[2]:.2f} x (target 1.25 x)")
     return 0 if held else 1
 
 
