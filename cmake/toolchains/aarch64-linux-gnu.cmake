@@ -1,6 +1,0 @@
-# 64-bit ARM Linux; the tests run under qemu-aarch64.
-set(CMAKE_SYSTEM_PROCESSOR aarch64)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
-set(CPACK_RPM_PACKAGE_ARCHITECTURE aarch64)
-include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

@@ -1,6 +1,0 @@
-# 64-bit RISC-V Linux; the tests run under qemu-riscv64.
-set(CMAKE_SYSTEM_PROCESSOR riscv64)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-riscv64)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE riscv64)
-set(CPACK_RPM_PACKAGE_ARCHITECTURE riscv64)
-include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

@@ -1,6 +1,0 @@
-# IBM Z Linux, a big-endian machine; the tests run under qemu-s390x.
-set(CMAKE_SYSTEM_PROCESSOR s390x)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-s390x)
-set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE s390x)
-set(CPACK_RPM_PACKAGE_ARCHITECTURE s390x)
-include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)
