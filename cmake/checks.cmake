@@ -1,5 +1,5 @@
-# The check flavour: the tests under AddressSanitizer and gcov, and the tools
-# on the PATH run over the source tree.
+# The check flavour: the tests under AddressSanitizer and gcov, and the tools on the PATH run over
+# the source tree.
 if(MORVALEN_CHECK)
   add_compile_options(-fsanitize=address --coverage -fno-omit-frame-pointer -O0)
   add_link_options(-fsanitize=address --coverage)
@@ -11,18 +11,16 @@ if(MORVALEN_CHECK)
   set(program_sources calendar/date_argument.cpp calendar/weekday.cpp cli/main.cpp)
   # --delete clears the counters, so that every run measures itself alone.
   add_test(NAME coverage.floor ${in_sources}
-           COMMAND gcovr --root . --object-directory ${PROJECT_BINARY_DIR}
-                   --filter calendar/ --filter cli/ --exclude ".*_test\\.cpp"
-                   --exclude-unreachable-branches --exclude-throw-branches --delete
-                   --txt - --print-summary --fail-under-line 100 --fail-under-branch 95)
+           COMMAND gcovr --root . --object-directory ${PROJECT_BINARY_DIR} --filter calendar/ --filter cli/
+                   --exclude ".*_test\\.cpp" --exclude-unreachable-branches --exclude-throw-branches
+                   --delete --txt - --print-summary --fail-under-line 100 --fail-under-branch 95)
   set_tests_properties(coverage.floor PROPERTIES FIXTURES_CLEANUP coverage_counters)
   file(GLOB sources RELATIVE ${PROJECT_SOURCE_DIR} calendar/*.cpp calendar/*.h cli/*.cpp)
   add_test(NAME lint.clang_tidy ${in_sources} COMMAND clang-tidy -p ${PROJECT_BINARY_DIR} --quiet
                                                      --warnings-as-errors=* ${program_sources})
-  add_test(NAME lint.cppcheck ${in_sources}
-           COMMAND cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ -I .
-                   --enable=warning,style,performance,portability
-                   --suppress=missingIncludeSystem ${program_sources})
+  add_test(NAME lint.cppcheck ${in_sources} COMMAND cppcheck --quiet --error-exitcode=1 --std=c++20
+           --language=c++ -I . --enable=warning,style,performance,portability
+           --suppress=missingIncludeSystem ${program_sources})
   add_test(NAME lint.clang_format ${in_sources} COMMAND clang-format --dry-run --Werror ${sources})
   add_test(NAME lint.manual ${in_sources} COMMAND mandoc -Tlint -W warning doc/morvalen.1)
   # Windows builds install doc/morvalen.txt, so that they need no groff.
