@@ -3,8 +3,10 @@
 # and every file touched, for rpmbuild to clamp its time to SOURCE_DATE_EPOCH, not keep a checkout's.
 if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
   set(CPACK_COMPONENTS_ALL Unspecified ${CPACK_GENERATOR})
+  set(CPACK_${CPACK_GENERATOR}_COMPONENT_INSTALL ON)
 else()
   set(CPACK_COMPONENTS_ALL Unspecified archive)
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
 if(IS_DIRECTORY "${CPACK_TEMPORARY_DIRECTORY}")

@@ -3,8 +3,8 @@
 include(GNUInstallDirs)
 set(made ${PROJECT_BINARY_DIR})
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS doc/morvalen.1 CHANGELOG cmake/rpm-macros)
-# An install makes each missing folder of its destinations 755, whatever the umask, and leaves
-# every folder that exists as it is, whatever DESTDIR is.
+# An install, of any component, makes each missing folder of its destinations 755, whatever the
+# umask, and leaves every folder that exists as it is, whatever DESTDIR is.
 install(CODE [[
   function(make_folders)
     foreach(folder IN LISTS ARGN)
@@ -15,7 +15,7 @@ install(CODE [[
                         COMMAND_ERROR_IS_FATAL ANY)
       endif()
     endforeach()
-  endfunction()]])
+  endfunction()]] ALL_COMPONENTS)
 
 # Each package is named after the platform and processor that it runs on.
 string(TOLOWER "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}" CPACK_SYSTEM_NAME)
@@ -26,14 +26,12 @@ set(CPACK_PACKAGE_CONTACT "morvalen maintainers <morvalen@example.org>")
 set(CPACK_PACKAGE_VENDOR "The morvalen authors")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/doc/description)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
-set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_RPM_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 foreach(kind archive DEB RPM)
   set(only_${kind} COMPONENT ${kind} EXCLUDE_FROM_ALL)
 endforeach()
 # Archives, the Windows zip among them, hold the licence and the README at the top.
+install(CODE "make_folders(.)" ${only_archive})
 install(FILES LICENSE README.md DESTINATION . ${only_archive})
 if(WIN32)
   # A flat folder: morvalen.exe, and the manual as text with CR LF line ends.
@@ -53,9 +51,11 @@ else()
   install(TARGETS morvalen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${made}/morvalen.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   # Debian's: the licence as its copyright, the changelog, and why the executable is static.
+  install(CODE "make_folders(${CMAKE_INSTALL_DOCDIR})" ${only_DEB})
   install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright ${only_DEB})
   install(FILES ${made}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR} ${only_DEB})
   if(MORVALEN_STATIC AND MORVALEN_CAN_LINK_STATIC)
+    install(CODE "make_folders(${CMAKE_INSTALL_DATADIR}/lintian/overrides)" ${only_DEB})
     install(FILES cmake/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
             RENAME ${PROJECT_NAME} ${only_DEB})
   endif()
@@ -63,6 +63,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   # RPM's: the licence, the README and the changelog as documents.
+  install(CODE "make_folders(${CMAKE_INSTALL_DOCDIR} ${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME})" ${only_RPM})
   install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/licenses/${PROJECT_NAME} ${only_RPM})
   install(FILES README.md CHANGELOG DESTINATION ${CMAKE_INSTALL_DOCDIR} ${only_RPM})
   set(CPACK_RPM_USER_FILELIST "%license /usr/share/licenses/${PROJECT_NAME}/LICENSE"
