@@ -1,6 +1,6 @@
-# -DMORVALEN_TARGET=<triple of platforms.txt>: Debian's cross compilers (mingw-w64's -posix ones,
-# with the std::mutex that GoogleTest needs), a static link, so that the platform's runner, which
-# runs the tests, needs nothing but the executable.
+# -DMORVALEN_TARGET=<triple of platforms.txt>, in the build root (.ci/root), which has them: Debian's
+# cross compilers (mingw-w64's -posix ones, with the std::mutex that GoogleTest needs), a static
+# link, so that the platform's runner, which runs the tests, needs nothing but the executable.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MORVALEN_TARGET)
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/platforms.txt row REGEX "^${MORVALEN_TARGET} ")
 if(NOT MORVALEN_TARGET OR NOT row)
@@ -8,9 +8,10 @@ if(NOT MORVALEN_TARGET OR NOT row)
 endif()
 string(REGEX REPLACE " +" ";" row "${row}")
 list(GET row 1 CMAKE_SYSTEM_PROCESSOR)
-list(GET row 2 CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-list(GET row 3 CPACK_RPM_PACKAGE_ARCHITECTURE)
-list(SUBLIST row 5 -1 runner)
+list(GET row 2 CPACK_RPM_PACKAGE_ARCHITECTURE)
+list(SUBLIST row 4 -1 CMAKE_CROSSCOMPILING_EMULATOR)
+execute_process(COMMAND dpkg-architecture -t ${MORVALEN_TARGET} -qDEB_HOST_ARCH ERROR_QUIET
+                OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 if(MORVALEN_TARGET MATCHES "mingw32$")
@@ -23,15 +24,3 @@ endif()
 set(CMAKE_C_COMPILER ${MORVALEN_TARGET}-gcc${posix})
 set(CMAKE_CXX_COMPILER ${MORVALEN_TARGET}-g++${posix})
 set(MORVALEN_GTEST_SOURCE_DIR /usr/src/googletest)
-# wine runs in the root that .ci/wine prepares: without it, the tests are off.
-set(root "$ENV{XDG_CACHE_HOME}/morvalen/wine")
-if(NOT DEFINED ENV{XDG_CACHE_HOME})
-  set(root "$ENV{HOME}/.cache/morvalen/wine")
-endif()
-if(NOT runner STREQUAL ".ci/wine")
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${runner})
-elseif(EXISTS "${root}")
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../.ci/wine)
-else()
-  set(no_runner "(no wine root in ${root}: .ci/wine prepares it)")
-endif()
