@@ -2,6 +2,8 @@
 
 #include "calendar/weekday.h"
 
+#include <cstdint>
+
 namespace {
 
 // One past the last position that any field reads.

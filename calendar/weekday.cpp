@@ -1,5 +1,6 @@
 #include "calendar/weekday.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
