@@ -16,14 +16,19 @@ if(MORVALEN_CHECK)
                    --delete --txt - --print-summary --fail-under-line 100 --fail-under-branch 95)
   set_tests_properties(coverage.floor PROPERTIES FIXTURES_CLEANUP coverage_counters)
   file(GLOB sources RELATIVE ${PROJECT_SOURCE_DIR} calendar/*.cpp calendar/*.h cli/*.cpp)
-  add_test(NAME lint.clang_tidy ${in_sources} COMMAND clang-tidy -p ${PROJECT_BINARY_DIR} --quiet
-                                                     --warnings-as-errors=* ${program_sources})
+  # clang-tidy 19, on Debian 12 and 13 alike, whose include-cleaner holds each file to include
+  # what it uses.
+  find_program(MORVALEN_CLANG_TIDY NAMES clang-tidy-19 clang-tidy)
+  add_test(NAME lint.clang_tidy ${in_sources} COMMAND ${MORVALEN_CLANG_TIDY} -p ${PROJECT_BINARY_DIR}
+           --quiet --warnings-as-errors=* ${program_sources})
   add_test(NAME lint.cppcheck ${in_sources} COMMAND cppcheck --quiet --error-exitcode=1 --std=c++20
            --language=c++ -I . --enable=warning,style,performance,portability
            --suppress=missingIncludeSystem ${program_sources})
   add_test(NAME lint.clang_format ${in_sources} COMMAND clang-format --dry-run --Werror ${sources})
   add_test(NAME lint.manual ${in_sources} COMMAND mandoc -Tlint -W warning doc/morvalen.1)
-  # Windows builds install doc/morvalen.txt, so that they need no groff.
-  add_test(NAME lint.text_manual_is_current ${in_sources}
-           COMMAND sh -c "groff -man -Tascii -P-cbou doc/morvalen.1 | diff -u doc/morvalen.txt -")
+  # Windows builds install doc/morvalen.txt, so that they need no formatter. mandoc is 1.14.6 on
+  # Debian 12 and 13 alike, where groff 1.23 sets the text otherwise than 1.22; sed removes the
+  # overstrikes of bold and underline.
+  add_test(NAME lint.text_manual_is_current ${in_sources} COMMAND sh -c
+           "mandoc -T ascii doc/morvalen.1 | sed 's/.\\x08//g' | diff -u doc/morvalen.txt -")
 endif()
